@@ -3,7 +3,9 @@
 #include <QFont>
 #include <QImage>
 #include <QOpenGLWidget>
+#include <array>
 #include <functional>
+#include <vector>
 
 namespace viewer {
 
@@ -37,13 +39,37 @@ class OpenGLPanel : public QOpenGLWidget {
   // The last painted picture, alpha forced to opaque.
   QImage GrabFrame();
 
+  // Asks for a depth buffer (or none). Takes effect only before the panel is first shown.
+  void SetDepthBuffer(bool enabled);
+
  protected:
   void initializeGL() override;
   void resizeGL(int width, int height) override;
   void paintGL() override;
 
  private:
+  // One character of the 2-D font as a glBitmap image: rows bottom-up, most significant bit first,
+  // each row padded to whole bytes (drawn with unpack alignment 1).
+  struct Glyph {
+    bool rendered = false;
+    int width = 0;
+    int height = 0;
+    float originX = 0;  // from the bitmap's lower-left corner to the pen position on the baseline
+    float originY = 0;
+    float advance = 0;
+    std::vector<unsigned char> rows;
+  };
+
+  const Glyph& GlyphFor(unsigned char character);
+  void ForceOpaqueAlpha();
+
   QFont textFont_;
+  unsigned paintCount_ = 0;
+  // Repaint drew the picture itself, and the composition that follows need not draw it again.
+  bool pictureIsCurrent_ = false;
+  // Kept in client memory, not in display lists, so the cache survives a new context.
+  std::array<Glyph, 256> glyphs_;
+  qreal glyphPixelRatio_ = 0;
 };
 
 }  // namespace viewer

@@ -17,7 +17,9 @@ class OpenGLPanel : public QOpenGLWidget {
   explicit OpenGLPanel(QWidget* parent = nullptr);
   ~OpenGLPanel() override;
 
-  // Each runs with the context current. OnResize and OnInit may read PixelWidth()/PixelHeight().
+  // Each runs with the context current. OnInit runs once per context: again only when the panel
+  // moves to another top-level window, which gives it a new one; OnResize follows it. Both may read
+  // PixelWidth()/PixelHeight(). Before OnPaint the viewport is reset to the whole panel.
   std::function<void()> OnInit;
   std::function<void()> OnResize;
   std::function<void()> OnPaint;
@@ -26,7 +28,7 @@ class OpenGLPanel : public QOpenGLWidget {
   int PixelWidth() const;
   int PixelHeight() const;
 
-  // Draws the panel through OnPaint before returning.
+  // Draws the panel through OnPaint before returning; a hidden panel is not drawn.
   void Repaint();
 
   // Draws `text` (Latin-1) with the panel's 2-D font at the current raster position in the colour
@@ -36,7 +38,7 @@ class OpenGLPanel : public QOpenGLWidget {
   // The 2-D text font; Arial 16 px unless changed.
   void SetTextFont(const QFont& font);
 
-  // The last painted picture, alpha forced to opaque.
+  // Paints the panel and returns the picture, alpha forced to opaque.
   QImage GrabFrame();
 
   // Asks for a depth buffer (or none). Takes effect only before the panel is first shown.

@@ -56,10 +56,10 @@ enum RangeIndex { kXRange = 0, kVRange = 1, kFcRange = 2, kFelRange = 3 };
 struct OscillationRun {
   viewer::SampleSeries<float> X, V, Fc, Fel, Fdr;
   std::array<viewer::ValueRange, 4> Ranges;
-  float SampleCount = 0;      // trunc(StopTime / PrintStep): the last frame playback shows
-  int RecordedCount = 0;      // samples actually written, indices 0 .. RecordedCount - 1
-  float OriginPos = 0;        // origin of x along the plane from the spring's fixed end, m
-  float SceneScale = 0;       // scene units per metre, 250 once computed
+  float SampleCount = 0;  // trunc(StopTime / PrintStep): the last frame playback shows
+  int RecordedCount = 0;  // samples actually written, indices 0 .. RecordedCount - 1
+  float OriginPos = 0;    // origin of x along the plane from the spring's fixed end, m
+  float SceneScale = 0;   // scene units per metre, 250 once computed
 
   bool empty() const { return RecordedCount == 0; }
   // The last frame that playback and the views may reach: the run's SampleCount, or the last
@@ -75,8 +75,14 @@ inline constexpr long long kMaxSteps = 20'000'000;
 // nothing when the run can be computed.
 std::optional<std::string> CheckParameters(const OscillationParameters& parameters);
 
+// Integration steps between two recorded samples: trunc(PrintStep * 1.0000001 / CalcStep). The factor
+// lets a quotient that falls just below a whole number count as that number; 0 records before every
+// step.
+long long RecordingInterval(const OscillationParameters& parameters);
+
 // Allocates the series for the parameters (capacity trunc(StopTime / PrintStep + 100)) and
-// integrates the motion into them. The parameters must have passed CheckParameters.
+// integrates the motion into them. Recording stops when the series are full. Parameters that
+// CheckParameters refuses give an empty run.
 OscillationRun ComputeMotion(const OscillationParameters& parameters);
 
 }  // namespace oscilab

@@ -6,15 +6,13 @@
 #include <memory>
 #include <string>
 
-#include "oscilab/model/oscillation_model.h"
+#include "oscilab/model/parameter_file.h"
 
 namespace Ui {
 class TForm3;
 }
 
 namespace oscilab {
-
-using ParameterTexts = std::array<std::string, OscillationParameters::kCount>;
 
 // The parameters dialog. Its edit fields are the live copy of the parameters: a cancelled dialog
 // keeps what was typed, to be shown again and used at the next acceptance.

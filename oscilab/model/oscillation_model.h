@@ -69,7 +69,7 @@ struct OscillationRun {
 
 // Largest run the program agrees to compute (samples kept, integration steps made).
 inline constexpr long long kMaxSamples = 1'000'000;
-inline constexpr long long kMaxSteps = 20'000'000;
+inline constexpr long long kMaxSteps = 5'000'000;
 
 // A Russian message naming the first parameter that makes the run impossible or unbounded, or
 // nothing when the run can be computed.

@@ -7,9 +7,9 @@
 
 #include "Input1.h"
 #include "Phase.h"
-#include "oscillation_scene.h"
 #include "oscilab/model/parameter_file.h"
 #include "oscilab/model/readouts.h"
+#include "oscillation_scene.h"
 #include "ui_Field.h"
 #include "viewer/core/data_file_path.h"
 #include "viewer/graph/Graph.h"
@@ -92,9 +92,15 @@ void TForm2::Button2Click() {
   Button3Click();
 }
 
-void TForm2::Button1Click() { viewer::ShowModal(*Form8); }
-void TForm2::Button4Click() { viewer::ShowModal(*Form5); }
-void TForm2::CheckBox1Click() { RepaintScene(); }
+void TForm2::Button1Click() {
+  viewer::ShowModal(*Form8);
+}
+void TForm2::Button4Click() {
+  viewer::ShowModal(*Form5);
+}
+void TForm2::CheckBox1Click() {
+  RepaintScene();
+}
 
 void TForm2::UpdateReadouts() {
   const auto texts = ReadoutTexts(Run, Parameters, FrameIndex(), viewer::UserSeparators());
@@ -103,9 +109,13 @@ void TForm2::UpdateReadouts() {
   for (std::size_t i = 0; i < texts.size(); ++i) labels[i]->setText(QString::fromStdString(texts[i]));
 }
 
-void TForm2::RepaintScene() { ui_->OpenGLPanel1->Repaint(); }
+void TForm2::RepaintScene() {
+  ui_->OpenGLPanel1->Repaint();
+}
 
-int TForm2::LastFrame() const { return Run.LastFrame(); }
+int TForm2::LastFrame() const {
+  return Run.LastFrame();
+}
 
 void TForm2::OpenGLPanel1Init() {
   SceneWidth = scene::SetUpProjection(ui_->OpenGLPanel1->PixelWidth(), ui_->OpenGLPanel1->PixelHeight());

@@ -70,7 +70,11 @@ void TForm3::SetTexts(const ParameterTexts& texts) {
     Edits[index]->setText(QString::fromStdString(texts[index]));
 }
 
-void TForm3::Button1Click() { done(1); }
-void TForm3::Button2Click() { done(2); }
+void TForm3::Button1Click() {
+  done(1);
+}
+void TForm3::Button2Click() {
+  done(2);
+}
 
 }  // namespace oscilab

@@ -23,11 +23,12 @@ TForm5::TForm5(QWidget* parent) : QDialog(parent), ui_(std::make_unique<Ui::TFor
 
 TForm5::~TForm5() = default;
 
-void TForm5::Button3Click() { done(1); }
+void TForm5::Button3Click() {
+  done(1);
+}
 
 void TForm5::PaintBox1Paint(QPainter& painter) {
-  const auto points =
-      PhasePortraitPoints(Form2->Run, ui_->PaintBox1->width(), ui_->PaintBox1->height());
+  const auto points = PhasePortraitPoints(Form2->Run, ui_->PaintBox1->width(), ui_->PaintBox1->height());
   if (points.empty()) return;
   viewer::Canvas canvas(painter);
   canvas.SetPenWidth(2);

@@ -1,8 +1,8 @@
 #include <exception>
 
 #include "Field.h"
-#include "window_set.h"
 #include "viewer/platform/application.h"
+#include "window_set.h"
 
 int main(int argc, char** argv) {
   viewer::Application application(argc, argv);

@@ -30,8 +30,8 @@ TEST_F(MainWindow, StartStopPlaysOneSamplePerTickAndStopsAgain) {
   QTest::qWait(120);
   const int played = Form2->FrameIndex();
   EXPECT_GT(played, 2);
-  EXPECT_EQ(ui().Label1->text(), QStringLiteral("Время, сек ") +
-                                     QString::number(played * 0.01, 'f', 3).replace('.', ','));
+  EXPECT_EQ(ui().Label1->text(),
+            QStringLiteral("Время, сек ") + QString::number(played * 0.01, 'f', 3).replace('.', ','));
   QTest::mouseClick(ui().SpeedButton1, Qt::LeftButton);
   EXPECT_FALSE(ui().SpeedButton1->isChecked());
   EXPECT_FALSE(Form2->Timer1.isActive());

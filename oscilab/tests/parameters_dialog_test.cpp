@@ -58,14 +58,13 @@ TEST_P(RefusedValues, AreNamedAndTheRunStays) {
   EXPECT_EQ(Form2->Parameters.CalcStep, 0.01f);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Parameters, RefusedValues,
-    ::testing::Values(Refusal{"ZeroCalcStep", 0, "0", "Шаг расчета"},
-                      Refusal{"NegativePrintStep", 1, "-0,01", "Шаг печати"},
-                      Refusal{"ZeroMass", 3, "0", "асса точки"},
-                      Refusal{"ZeroStiffness", 5, "0", "Жесткость пружины"},
-                      Refusal{"TooManySamples", 2, "1E9", "Время остановки"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Parameters, RefusedValues,
+                         ::testing::Values(Refusal{"ZeroCalcStep", 0, "0", "Шаг расчета"},
+                                           Refusal{"NegativePrintStep", 1, "-0,01", "Шаг печати"},
+                                           Refusal{"ZeroMass", 3, "0", "асса точки"},
+                                           Refusal{"ZeroStiffness", 5, "0", "Жесткость пружины"},
+                                           Refusal{"TooManySamples", 2, "1E9", "Время остановки"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace oscilab::testing

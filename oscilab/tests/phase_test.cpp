@@ -12,11 +12,13 @@ using PhasePortrait = OscilabWindows;
 // Opens the phase portrait, grabs its drawing area and closes it with "Закрыть".
 QImage GrabPortrait(QPushButton* openButton) {
   QImage picture;
-  viewer::testing::OnNextModal([&picture](QWidget* modal) {
-    auto* box = modal->findChild<QWidget*>(QStringLiteral("PaintBox1"));
-    picture = box->grab().toImage();
-    QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("Button3")), Qt::LeftButton);
-  }, 200);
+  viewer::testing::OnNextModal(
+      [&picture](QWidget* modal) {
+        auto* box = modal->findChild<QWidget*>(QStringLiteral("PaintBox1"));
+        picture = box->grab().toImage();
+        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("Button3")), Qt::LeftButton);
+      },
+      200);
   QTest::mouseClick(openButton, Qt::LeftButton);
   return picture;
 }
@@ -37,8 +39,9 @@ TEST_F(PhasePortrait, TheResonanceSpiralGrowsFromTheOriginToTheEdges) {
   const auto points = PhasePortraitPoints(run, 569, 385);
   ASSERT_EQ(points.size(), 1000u);
   // Starts at rest: the first point is the origin of the phase plane.
-  const int originX = static_cast<int>((0 - static_cast<double>(run.Ranges[kXRange].min)) * 569 /
-                                       (run.Ranges[kXRange].max - static_cast<double>(run.Ranges[kXRange].min)));
+  const int originX =
+      static_cast<int>((0 - static_cast<double>(run.Ranges[kXRange].min)) * 569 /
+                       (run.Ranges[kXRange].max - static_cast<double>(run.Ranges[kXRange].min)));
   EXPECT_EQ(points.front().x, originX);
   EXPECT_GT(DarkPixels(picture, QRect(originX - 3, points.front().y - 3, 7, 7)), 0);
   // The outer turns reach the left and right edges.

@@ -53,8 +53,12 @@ void PlaybackController::Restart() {
   view_.RepaintScene();
 }
 
-void PlaybackController::Hidden() { Stop(); }
+void PlaybackController::Hidden() {
+  Stop();
+}
 
-void PlaybackController::Rewind() { frameIndex_ = 0; }
+void PlaybackController::Rewind() {
+  frameIndex_ = 0;
+}
 
 }  // namespace viewer

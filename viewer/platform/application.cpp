@@ -33,7 +33,9 @@ void ShowMessage(const QString& text) {
   box.exec();
 }
 
-int ShowModal(QDialog& dialog) { return dialog.exec(); }
+int ShowModal(QDialog& dialog) {
+  return dialog.exec();
+}
 
 QFont WindowFont(int pixelHeight) {
   // Liberation Sans has the metrics of the face the layouts were drawn with; DejaVu Sans, the usual
@@ -44,7 +46,11 @@ QFont WindowFont(int pixelHeight) {
   return font;
 }
 
-HourglassCursor::HourglassCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-HourglassCursor::~HourglassCursor() { QApplication::restoreOverrideCursor(); }
+HourglassCursor::HourglassCursor() {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+HourglassCursor::~HourglassCursor() {
+  QApplication::restoreOverrideCursor();
+}
 
 }  // namespace viewer

@@ -5,7 +5,9 @@
 
 namespace viewer {
 
-Canvas::Canvas(QPainter& painter) : painter_(painter) { ApplyPen(); }
+Canvas::Canvas(QPainter& painter) : painter_(painter) {
+  ApplyPen();
+}
 
 void Canvas::ApplyPen() {
   QPen pen(penColour_);
@@ -25,8 +27,12 @@ void Canvas::SetPenColour(const QColor& colour) {
   ApplyPen();
 }
 
-void Canvas::SetBrushColour(const QColor& colour) { brushColour_ = colour; }
-void Canvas::SetFontColour(const QColor& colour) { fontColour_ = colour; }
+void Canvas::SetBrushColour(const QColor& colour) {
+  brushColour_ = colour;
+}
+void Canvas::SetFontColour(const QColor& colour) {
+  fontColour_ = colour;
+}
 
 void Canvas::SetFontSize(int points) {
   QFont font = painter_.font();
@@ -46,7 +52,9 @@ void Canvas::Rectangle(int left, int top, int right, int bottom) {
   painter_.restore();
 }
 
-void Canvas::MoveTo(int x, int y) { penPosition_ = QPoint(x, y); }
+void Canvas::MoveTo(int x, int y) {
+  penPosition_ = QPoint(x, y);
+}
 
 void Canvas::LineTo(int x, int y) {
   const QPoint end(x, y);

@@ -24,8 +24,8 @@ QPixmap DrawGlyph(const QColor& colour, const std::function<void(QPainter&)>& sh
 void Triangle(QPainter& painter, bool pointsRight) {
   const double tip = pointsRight ? kGlyphSize - 1 : 1;
   const double base = pointsRight ? 2 : kGlyphSize - 2;
-  painter.drawPolygon(QPolygonF({QPointF(base, 1), QPointF(tip, kGlyphSize / 2.0),
-                                 QPointF(base, kGlyphSize - 1)}));
+  painter.drawPolygon(
+      QPolygonF({QPointF(base, 1), QPointF(tip, kGlyphSize / 2.0), QPointF(base, kGlyphSize - 1)}));
 }
 
 void PauseBars(QPainter& painter) {
@@ -51,7 +51,11 @@ QIcon StartStopGlyph() {
   return icon;
 }
 
-QIcon ForwardGlyph() { return StepGlyph(true); }
-QIcon BackGlyph() { return StepGlyph(false); }
+QIcon ForwardGlyph() {
+  return StepGlyph(true);
+}
+QIcon BackGlyph() {
+  return StepGlyph(false);
+}
 
 }  // namespace viewer

@@ -77,7 +77,9 @@ void PlaybackWindow::FinishShow() {
   SyncControls();
 }
 
-void PlaybackWindow::RewindPlayback() { controller_.Rewind(); }
+void PlaybackWindow::RewindPlayback() {
+  controller_.Rewind();
+}
 
 void PlaybackWindow::hideEvent(QHideEvent* event) {
   controller_.Hidden();

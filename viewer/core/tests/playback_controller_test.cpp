@@ -64,8 +64,7 @@ TEST(PlaybackControllerTest, AStopAfterATickKeepsTheReadoutsOfThatFrameAndShowsF
   EXPECT_FALSE(playback.TimerEnabled());
   EXPECT_TRUE(playback.ButtonDown());
   EXPECT_EQ(playback.FrameIndex(), 0);
-  EXPECT_EQ(window.calls,
-            (std::vector<std::string>{"readouts 1", "repaint 1", "readouts 2", "repaint 0"}));
+  EXPECT_EQ(window.calls, (std::vector<std::string>{"readouts 1", "repaint 1", "readouts 2", "repaint 0"}));
 }
 
 TEST(PlaybackControllerTest, HidingStopsAndReleases) {

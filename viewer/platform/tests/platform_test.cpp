@@ -2,9 +2,9 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QImage>
 #include <QMessageBox>
 #include <QPainter>
-#include <QImage>
 #include <stdexcept>
 
 #include "modal_helpers.h"

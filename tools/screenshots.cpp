@@ -36,7 +36,7 @@ int main(int argc, char** argv) {
   oscilab::CreateForms();
   oscilab::TForm2& window = *oscilab::Form2;
   window.show();
-  QTest::qWaitForWindowExposed(&window);
+  if (!QTest::qWaitForWindowExposed(&window)) return 1;
   auto& controls = window.Controls();
   for (QCheckBox* box : {controls.CheckBox1, controls.CheckBox3, controls.CheckBox4}) box->setChecked(true);
   for (int step = 0; step < 160; ++step) window.BitBtn1Click();

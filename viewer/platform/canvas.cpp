@@ -12,7 +12,10 @@ Canvas::Canvas(QPainter& painter) : painter_(painter) {
 void Canvas::ApplyPen() {
   QPen pen(penColour_);
   pen.setWidth(penWidth_);
-  pen.setCapStyle(Qt::SquareCap);
+  // A one-pixel line stops just before its end point, as desktop canvases draw it: a grid line drawn
+  // to the frame's outer edge then ends on the frame's border instead of one pixel beyond it. Wider
+  // lines keep square ends so that the segments of a polyline join without notches.
+  pen.setCapStyle(penWidth_ <= 1 ? Qt::FlatCap : Qt::SquareCap);
   pen.setJoinStyle(Qt::MiterJoin);
   painter_.setPen(pen);
 }

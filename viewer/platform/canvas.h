@@ -28,7 +28,8 @@ class Canvas {
   // Outlined with the pen and filled with the brush; the right and bottom edges are exclusive.
   void Rectangle(int left, int top, int right, int bottom);
   void MoveTo(int x, int y);
-  // A line from the pen position to (x, y), which becomes the pen position.
+  // A line from the pen position to (x, y), which becomes the pen position. With a one-pixel pen the
+  // end point itself is left out.
   void LineTo(int x, int y);
   // Text with its top-left corner at (x, y) on an opaque background of the brush colour.
   void TextOut(int x, int y, const QString& text);

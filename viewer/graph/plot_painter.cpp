@@ -66,10 +66,10 @@ void DrawCurve(Canvas& canvas, const PlotLayout& layout, const SeriesView& serie
   canvas.SetPenWidth(2);
 
   const std::vector<PlotPoint> points = CurvePoints(layout, width, height, scale, spanSamples, series);
-  if (!points.empty()) {
-    canvas.MoveTo(points.front().x, points.front().y);
-    for (std::size_t i = 1; i < points.size(); ++i) canvas.LineTo(points[i].x, points[i].y);
-  }
+  std::vector<QPoint> polyline;
+  polyline.reserve(points.size());
+  for (const PlotPoint& point : points) polyline.emplace_back(point.x, point.y);
+  canvas.Polyline(polyline);
 
   if (!markers) return;
   canvas.SetBrushColour(ToQColor(clBlack));

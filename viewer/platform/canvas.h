@@ -4,9 +4,12 @@
 #include <QFont>
 #include <QPainter>
 #include <QPoint>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <map>
+#include <span>
 
 namespace viewer {
 
@@ -31,7 +34,14 @@ class Canvas {
   // A line from the pen position to (x, y), which becomes the pen position. With a one-pixel pen the
   // end point itself is left out.
   void LineTo(int x, int y);
-  // Text with its top-left corner at (x, y) on an opaque background of the brush colour.
+  // MoveTo the first point, then LineTo each of the others, in one call. With a two-pixel pen a step
+  // of at most one pixel across (or up or down) is filled as the pixel columns (or rows) it covers,
+  // all in one batch: a graph's curves are thousands of such steps, and stroking each one is several
+  // times slower.
+  void Polyline(std::span<const QPoint> points);
+  // Text with its top-left corner at (x, y) on an opaque background of the brush colour. Each text is
+  // laid out once and kept for the life of the canvas, so the painter's font must change only through
+  // SetFontSize while the canvas draws.
   void TextOut(int x, int y, const QString& text);
 
  private:
@@ -43,6 +53,8 @@ class Canvas {
   QColor brushColour_ = Qt::white;
   QColor fontColour_ = Qt::black;
   QPoint penPosition_;
+  // Texts laid out once per font: a paint repeats the same few texts many times.
+  std::map<QString, QStaticText> laidOut_;
 };
 
 // A plain drawing area whose picture comes from OnPaint, called on every paint.

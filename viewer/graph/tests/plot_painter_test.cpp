@@ -98,7 +98,9 @@ TEST_P(AxesPicture, FrameGridAndLabelsStandWhereTheGeometryPutsThem) {
   }
   for (const int column : geometry.gridColumns) {
     EXPECT_EQ(At(image, column, 15), green) << "column " << column;
-    if (column + 2 < frame.right - 1) EXPECT_EQ(At(image, column + 2, 15), black) << "column " << column;
+    if (column + 2 < frame.right - 1) {
+      EXPECT_EQ(At(image, column + 2, 15), black) << "column " << column;
+    }
     EXPECT_EQ(At(image, column, frame.bottom), face) << "column " << column;
   }
 
@@ -170,7 +172,9 @@ TEST(CurvePicture, OscilabHoldsSamplesBelowAFixedScaleOnTheBottomEdgeWithMarkers
   for (std::size_t i = 1; i < points.size(); ++i) {
     if (x[i] > -1) continue;
     ASSERT_EQ(points[i].y, 341) << i;
-    if (!UnderAMarker(points[i], markers)) EXPECT_TRUE(LineAt(image, points[i], clYellow)) << i;
+    if (!UnderAMarker(points[i], markers)) {
+      EXPECT_TRUE(LineAt(image, points[i], clYellow)) << i;
+    }
   }
   // The markers of held samples stand 15 pixels above where the sample would fall, below the frame:
   // black boxes with the tag in yellow.
@@ -205,7 +209,9 @@ TEST(CurvePicture, MotorDrawsBelowTheFrameAndItsSpeedCurveHasGreenMarkers) {
   const auto speedPoints = CurvePoints(kMotorPlotLayout, 669, 361, speedScale, 999, std::span(speed));
   const auto markers = MarkerPoints(kMotorPlotLayout, 669, 361, speedScale, 999, std::span(speed));
   for (std::size_t i = 0; i < speedPoints.size(); i += 7) {
-    if (!UnderAMarker(speedPoints[i], markers)) ASSERT_TRUE(LineAt(image, speedPoints[i], clNavy)) << i;
+    if (!UnderAMarker(speedPoints[i], markers)) {
+      ASSERT_TRUE(LineAt(image, speedPoints[i], clNavy)) << i;
+    }
   }
   for (std::size_t i = 0; i < lowPoints.size(); i += 7)
     ASSERT_TRUE(LineAt(image, lowPoints[i], clYellow)) << i;

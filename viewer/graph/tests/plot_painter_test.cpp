@@ -270,6 +270,44 @@ TEST(CurvePicture, AScaleWithoutExtentDrawsAlongTheBottomEdge) {
   EXPECT_FALSE(Contains(image, QRect(31, 0, 600, 325), clYellow));
 }
 
+TEST(CurvePicture, PolylineStepsOfEveryShapeLeaveNoGapAndStayOnTheirPath) {
+  // Steep steps one column across, straight up and down, flat steps one row apart, and long diagonals
+  // (a short span stretches samples far apart).
+  const std::vector<QPoint> points = {{20, 20}, {21, 80}, {21, 50},  {22, 51},  {70, 52},
+                                      {90, 90}, {91, 30}, {130, 31}, {150, 10}, {150, 12}};
+  QImage image(200, 120, QImage::Format_RGB32);
+  image.fill(Qt::black);
+  {
+    QPainter painter(&image);
+    Canvas canvas(painter);
+    canvas.SetPenColour(ToQColor(clYellow));
+    canvas.SetPenWidth(2);
+    canvas.Polyline(points);
+  }
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    const QPoint a = points[i - 1], b = points[i];
+    const QRect around = QRect(a, b).normalized().adjusted(-2, -2, 2, 2);
+    // Walk the ideal segment: every point of it has the line within a pixel.
+    const int steps = std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
+    for (int k = 0; k <= steps; ++k) {
+      const int x = a.x() + (b.x() - a.x()) * k / steps, y = a.y() + (b.y() - a.y()) * k / steps;
+      ASSERT_TRUE(LineAt(image, {x, y}, clYellow)) << "step " << i << " at " << x << ", " << y;
+    }
+    EXPECT_TRUE(Contains(image, around, clYellow));
+  }
+  // Nothing lies outside the band of the path.
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixelColor(x, y) != ToQColor(clYellow)) continue;
+      bool nearPath = false;
+      for (std::size_t i = 1; i < points.size() && !nearPath; ++i) {
+        nearPath = QRect(points[i - 1], points[i]).normalized().adjusted(-2, -2, 2, 2).contains(x, y);
+      }
+      ASSERT_TRUE(nearPath) << x << ", " << y;
+    }
+  }
+}
+
 TEST(CurvePicture, MarkersLeaveTheBrushAtTheButtonFace) {
   QImage image(669, 361, QImage::Format_RGB32);
   QPainter painter(&image);

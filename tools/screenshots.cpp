@@ -9,6 +9,8 @@
 #include "oscilab/Input1.h"
 #include "oscilab/window_set.h"
 #include "ui_Field.h"
+#include "viewer/graph/Graph.h"
+#include "viewer/graph/choice.h"
 #include "viewer/platform/application.h"
 
 namespace {
@@ -46,6 +48,15 @@ int main(int argc, char** argv) {
   window.Button2Click();
   SaveNextModal(out.filePath(QStringLiteral("oscilab-phase.png")));
   window.Button4Click();
+
+  // The graph window brings up its chooser first; its default choice is taken as it stands.
+  QTimer::singleShot(400, [&out] {
+    if (auto* chooser = dynamic_cast<viewer::TForm9*>(QApplication::activeModalWidget())) {
+      chooser->Button1->click();
+      SaveNextModal(out.filePath(QStringLiteral("oscilab-graphs.png")));
+    }
+  });
+  window.Button1Click();
   oscilab::DestroyForms();
   return 0;
 }

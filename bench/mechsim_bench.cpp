@@ -41,7 +41,8 @@ void BM_BareRungeKutta(benchmark::State& state) {
   const Extended phase = p.ForcePhase * 0.017452006980802793186L;
   const double h = p.CalcStep;
   auto acceleration = [&](double t, double x, double v) {
-    const Extended drive = Extended{hm} * std::sin(static_cast<double>(Extended{p.ForceFrequency} * t + phase));
+    const Extended drive =
+        Extended{hm} * std::sin(static_cast<double>(Extended{p.ForceFrequency} * t + phase));
     return static_cast<double>(drive + (-Extended{bm} * v - Extended{omega0} * omega0 * x));
   };
   float recorded[3] = {};
@@ -50,17 +51,15 @@ void BM_BareRungeKutta(benchmark::State& state) {
     for (int step = 0; step < 1001; ++step) {
       recorded[0] = static_cast<float>(x);
       recorded[1] = static_cast<float>(v);
-      recorded[2] = static_cast<float>(
-          std::sin(static_cast<double>(Extended{p.ForceFrequency} * t + phase)) * p.ForceAmplitude);
+      recorded[2] = static_cast<float>(std::sin(static_cast<double>(Extended{p.ForceFrequency} * t + phase)) *
+                                       p.ForceAmplitude);
       benchmark::DoNotOptimize(recorded);
       const double k1x = static_cast<double>(Extended{v} * h);
       const double k1v = static_cast<double>(Extended{acceleration(t, x, v)} * h);
       const double k2x = static_cast<double>((v + Extended{k1v} / 2) * h);
-      const double k2v =
-          static_cast<double>(Extended{acceleration(t + h / 2, x + k1x / 2, v + k1v / 2)} * h);
+      const double k2v = static_cast<double>(Extended{acceleration(t + h / 2, x + k1x / 2, v + k1v / 2)} * h);
       const double k3x = static_cast<double>((v + Extended{k2v} / 2) * h);
-      const double k3v =
-          static_cast<double>(Extended{acceleration(t + h / 2, x + k2x / 2, v + k2v / 2)} * h);
+      const double k3v = static_cast<double>(Extended{acceleration(t + h / 2, x + k2x / 2, v + k2v / 2)} * h);
       const double k4x = static_cast<double>((v + Extended{k3v}) * h);
       const double k4v = static_cast<double>(Extended{acceleration(t + h, x + k3x, v + k3v)} * h);
       x = static_cast<double>(x + (Extended{k1x} + 2 * Extended{k2x} + 2 * Extended{k3x} + k4x) / 6);

@@ -10,7 +10,9 @@
 // A GL context leaves a few allocations behind in the system's libraries (D-Bus, a driver module
 // already unloaded at exit) that no suppression can name; address and undefined-behaviour errors
 // are still reported in these binaries, leaks only in the ones that open no window.
-extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
+extern "C" const char* __asan_default_options() {
+  return "detect_leaks=0";
+}
 
 namespace {
 

@@ -16,7 +16,9 @@ inline QObject& PendingModalActions() {
   return *owner;
 }
 
-inline void CancelPendingModalActions() { qDeleteAll(PendingModalActions().children()); }
+inline void CancelPendingModalActions() {
+  qDeleteAll(PendingModalActions().children());
+}
 
 // Arms a one-shot action on the modal window that is up `delayMs` from now, for use just before
 // the call that opens it.

@@ -34,18 +34,22 @@ int OpenGLPanel::PixelHeight() const {
 }
 
 void OpenGLPanel::Repaint() {
-  const unsigned paintsBefore = paintCount_;
-  repaint();
-  if (paintCount_ != paintsBefore || !isVisible() || context() == nullptr) return;
-  // A window composed through GL turns repaint() into a later update when its last frame was
-  // composed less than a refresh interval ago. The picture is drawn into the panel's framebuffer
-  // now; the composition already scheduled only has to show it.
+  if (!isVisible()) return;
+  if (context() == nullptr) {
+    repaint();  // the first paint creates the context and draws through it
+    return;
+  }
+  // The picture is drawn into the panel's framebuffer now, and the window shows it at its next
+  // composition together with whatever else the same event changed (the readouts beside it).
+  // Composing the whole window once for the panel and again for the labels would cost more than
+  // the 10 ms between ticks of the fastest playback.
   makeCurrent();
   glViewport(0, 0, PixelWidth(), PixelHeight());
   pictureIsCurrent_ = false;
   paintGL();
   glFlush();
   pictureIsCurrent_ = true;
+  update();
 }
 
 void OpenGLPanel::SetTextFont(const QFont& font) {
@@ -74,7 +78,6 @@ void OpenGLPanel::resizeGL(int, int) {
 }
 
 void OpenGLPanel::paintGL() {
-  ++paintCount_;
   if (pictureIsCurrent_) {
     pictureIsCurrent_ = false;
     return;

@@ -66,7 +66,6 @@ class OpenGLPanel : public QOpenGLWidget {
   void ForceOpaqueAlpha();
 
   QFont textFont_;
-  unsigned paintCount_ = 0;
   // Repaint drew the picture itself, and the composition that follows need not draw it again.
   bool pictureIsCurrent_ = false;
   // Kept in client memory, not in display lists, so the cache survives a new context.

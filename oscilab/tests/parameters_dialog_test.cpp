@@ -46,6 +46,10 @@ struct Refusal {
   const char* text;
   const char* named;  // part of the message that names the parameter
 };
+// Parameterised tests are listed by the case's name rather than a dump of its bytes.
+void PrintTo(const Refusal& testCase, std::ostream* out) {
+  *out << testCase.name;
+}
 
 class RefusedValues : public OscilabWindows, public ::testing::WithParamInterface<Refusal> {};
 

@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QTest>
 #include <QWidget>
 #include <cmath>
@@ -262,6 +264,10 @@ struct ArrowCase {
   int directionAtFrame1;  // +1 up the plane, -1 down it
   std::function<void(OscillationParameters&)> adjust = [](OscillationParameters&) {};
 };
+// Parameterised tests are listed by the case's name rather than a dump of its bytes.
+void PrintTo(const ArrowCase& testCase, std::ostream* out) {
+  *out << testCase.name;
+}
 
 class ArrowTest : public SceneTest, public ::testing::WithParamInterface<ArrowCase> {};
 
@@ -305,6 +311,10 @@ struct HiddenArrowCase {
   SceneOptions options;
   std::function<void(OscillationParameters&, OscillationRun&)> adjust;
 };
+// Parameterised tests are listed by the case's name rather than a dump of its bytes.
+void PrintTo(const HiddenArrowCase& testCase, std::ostream* out) {
+  *out << testCase.name;
+}
 
 class HiddenArrowTest : public SceneTest, public ::testing::WithParamInterface<HiddenArrowCase> {};
 

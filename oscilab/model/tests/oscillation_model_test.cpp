@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -287,6 +289,10 @@ struct CheckCase {
   std::function<void(OscillationParameters&)> change;
   const char* message;  // nullptr: accepted
 };
+// Parameterised tests are listed by the case's name rather than a dump of its bytes.
+void PrintTo(const CheckCase& testCase, std::ostream* out) {
+  *out << testCase.name;
+}
 
 class CheckParametersTest : public ::testing::TestWithParam<CheckCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -33,6 +35,10 @@ struct FileCase {
   int count;
   std::vector<float> values;  // the values read; every other parameter keeps its value
 };
+// Parameterised tests are listed by the case's name rather than a dump of its bytes.
+void PrintTo(const FileCase& testCase, std::ostream* out) {
+  *out << testCase.name;
+}
 
 class ReadParameterTextTest : public ::testing::TestWithParam<FileCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cmath>
 #include <limits>
 #include <string>
@@ -47,6 +49,10 @@ struct GeometryCase {
   std::vector<int> gridRows;
   std::vector<int> gridColumns;
 };
+// Parameterised tests are listed by the case's name rather than a dump of its bytes.
+void PrintTo(const GeometryCase& testCase, std::ostream* out) {
+  *out << testCase.name;
+}
 
 class PlotGeometryTest : public testing::TestWithParam<GeometryCase> {};
 
@@ -140,6 +146,10 @@ struct ValueLabelCase {
   ValueRange scale;
   std::vector<std::string> texts;
 };
+// Parameterised tests are listed by the case's name rather than a dump of its bytes.
+void PrintTo(const ValueLabelCase& testCase, std::ostream* out) {
+  *out << testCase.name;
+}
 
 class ValueLabelTest : public testing::TestWithParam<ValueLabelCase> {};
 
@@ -235,6 +245,10 @@ struct MarkerCase {
   std::size_t recorded;
   std::vector<std::size_t> samples;
 };
+// Parameterised tests are listed by the case's name rather than a dump of its bytes.
+void PrintTo(const MarkerCase& testCase, std::ostream* out) {
+  *out << testCase.name;
+}
 
 class MarkerSampleTest : public testing::TestWithParam<MarkerCase> {};
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QRadioButton>
 #include <QtTest/QTest>
 #include <functional>
@@ -177,6 +179,10 @@ struct ProgramCase {
   bool timeEdit;
   bool scaleGroup;
 };
+// Parameterised tests are listed by the case's name rather than a dump of its bytes.
+void PrintTo(const ProgramCase& testCase, std::ostream* out) {
+  *out << testCase.name;
+}
 
 class GraphWindowOfEachProgram : public GraphWindow, public ::testing::WithParamInterface<ProgramCase> {};
 

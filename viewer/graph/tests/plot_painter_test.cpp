@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <QImage>
 #include <cmath>
 #include <string>
@@ -64,6 +66,10 @@ struct AxesCase {
   int height;
   bool serif;
 };
+// Parameterised tests are listed by the case's name rather than a dump of its bytes.
+void PrintTo(const AxesCase& testCase, std::ostream* out) {
+  *out << testCase.name;
+}
 
 class AxesPicture : public testing::TestWithParam<AxesCase> {};
 

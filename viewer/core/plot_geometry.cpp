@@ -211,11 +211,24 @@ bool MarkerCounter::Step() {
   return marker;
 }
 
+namespace {
+
+// One past the last sample index a curve reaches: the samples i with i < n (a real span in oscilab)
+// that were recorded. Computed once, so the sample loops compare integers only.
+std::size_t SampleEnd(long double spanSamples, std::size_t recordedCount) {
+  if (!(spanSamples > 0)) return std::min<std::size_t>(recordedCount, 1);
+  const long double whole = std::ceil(spanSamples);
+  if (whole >= static_cast<long double>(recordedCount)) return recordedCount;
+  return static_cast<std::size_t>(whole);
+}
+
+}  // namespace
+
 std::vector<std::size_t> MarkerSamples(const PlotLayout& layout, long double spanSamples,
                                        std::size_t recordedCount) {
   std::vector<std::size_t> samples;
   MarkerCounter counter(layout, spanSamples);
-  for (std::size_t i = 1; i < spanSamples && i < recordedCount; ++i) {
+  for (std::size_t i = 1, end = SampleEnd(spanSamples, recordedCount); i < end; ++i) {
     if (counter.Step()) samples.push_back(i);
   }
   return samples;
@@ -229,7 +242,7 @@ std::vector<PlotPoint> CurvePoints(const PlotLayout& layout, int width, int heig
   SampleColumns columns(layout, width, spanSamples);
   // The first sample is never held at the bottom edge.
   points.push_back({columns.First(), rows.Row(series[0])});
-  for (std::size_t i = 1; i < spanSamples && i < series.size(); ++i) {
+  for (std::size_t i = 1, end = SampleEnd(spanSamples, series.size()); i < end; ++i) {
     const int x = columns.Next();
     points.push_back({x, rows.CurveRow(series[i])});
   }
@@ -242,7 +255,7 @@ std::vector<PlotPoint> MarkerPoints(const PlotLayout& layout, int width, int hei
   const ValueToRow rows(layout, height, scale);
   SampleColumns columns(layout, width, spanSamples);
   MarkerCounter counter(layout, spanSamples);
-  for (std::size_t i = 1; i < spanSamples && i < series.size(); ++i) {
+  for (std::size_t i = 1, end = SampleEnd(spanSamples, series.size()); i < end; ++i) {
     const int x = columns.Next();
     if (counter.Step()) points.push_back({x, rows.MarkerRow(series[i])});
   }
